@@ -1,5 +1,6 @@
 #include "journal_window.h"
 
+#include "app/access_roles.h"
 #include "app/login_dialog.h"
 #include "app/startup.h"
 #include "catalogues/nomenclature_group_list.h"
@@ -15,11 +16,13 @@
 #include "timesheets/payroll_timesheet_window.h"
 #include "timesheets/piecework_timesheet_window.h"
 #include "timesheets/shift_timesheet_window.h"
+#include "timesheets/day_cell_upkeep.h"
 #include "utility/utility_journal_window.h"
 
 #include "platform/ui/application.h"
 #include "platform/ui/handler.h"
 #include "platform/ui/messages.h"
+#include "platform/sql/sql_text.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -142,7 +145,7 @@ void TForm1::createControls()
     RadioButton4->setObjectName(QStringLiteral("RadioButton4"));
     CBox1 = new QCheckBox(QStringLiteral("Выходной"), this);
     CBox1->setObjectName(QStringLiteral("CBox1"));
-    DateT = new QDateEdit(QDate::currentDate(), this);
+    DateT = new QDateEdit(pf::Application::today(), this);
     DateT->setObjectName(QStringLiteral("DateT"));
     DateT->setCalendarPopup(true);
     DateT->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -308,7 +311,7 @@ void TForm1::reopenShifts()
 
 void TForm1::FormActivate()
 {
-    DateT->setDate(QDate::currentDate());
+    DateT->setDate(pf::Application::today());
     if (isWeekend(DateT->date()))
         CBox1->setChecked(true);   // never unchecked here
     reopenShifts();
@@ -428,10 +431,44 @@ void TForm1::N21Click()
 
 void TForm1::Button3Click()
 {
+    pf::Query* q = shiftQuery();
+    CurQuery = q;
+    const QString id = q->fieldByName(QStringLiteral("id")).asString();
+    if (id.isEmpty())
+        return;
+    DataModule6->DelSmena->setCommandText(QStringLiteral("delete from accounts_dep.smena where id=") +
+                                          pf::sql::number(q->fieldByName(QStringLiteral("id")).asLargeInt()));
+    const bool confirmed = pf::messageBox(QStringLiteral("Удалить позицию из списка?"), QStringLiteral("Удаление"),
+                                          pf::MsgIcon::Question, pf::MsgButtons::YesNo) == pf::MsgResult::Yes;
+    if (confirmed) {
+        // The cell of the position's own date, even when the picker was retyped since.
+        const upkeep::ShiftCell cell{q->fieldByName(QStringLiteral("w_id")).asLargeInt(), CurSmena,
+                                     q->fieldByName(QStringLiteral("data")).asDate()};
+        pf::Transaction transaction(*DataModule6->ADO_DB);   // the delete and its upkeep hold together
+        DataModule6->DelSmena->execute();
+        upkeep::afterDelete(*DataModule6, cell);
+        transaction.commit();
+    }
+    q->close();
+    q->open();
 }
 
 void TForm1::DBGrid2DblClick()
 {
+    if (LoginWord == masterWord())
+        return;
+    CurQuery = shiftQuery();
+    if (CurQuery->isEmpty())
+        return;
+    const QString ok = CurQuery->fieldByName(QStringLiteral("ok")).asString();
+    const bool accepted = ok == QStringLiteral("да") || ok == QLatin1String("ok");
+    updtOK->paramByName(QStringLiteral("id")).setInteger(CurQuery->fieldByName(QStringLiteral("id")).asLargeInt());
+    updtOK->paramByName(QStringLiteral("ok")).setText(accepted ? QStringLiteral("no") : QStringLiteral("ok"));
+    updtOK->execute();
+    const int row = CurQuery->recNo();
+    CurQuery->close();
+    CurQuery->open();
+    CurQuery->setRecNo(row);
 }
 
 void TForm1::Button5Click()

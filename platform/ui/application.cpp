@@ -11,6 +11,17 @@ namespace pf {
 namespace {
 bool terminatedFlag = false;
 QPointer<Form> mainFormPtr;
+QDate fixedToday;
+}
+
+QDate Application::today()
+{
+    return fixedToday.isValid() ? fixedToday : QDate::currentDate();
+}
+
+void Application::setToday(const QDate& date)
+{
+    fixedToday = date;
 }
 
 void Application::terminate()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include <QDate>
 
 namespace pf {
 
@@ -17,6 +17,10 @@ public:
 
     static void setMainForm(Form* form);
     static Form* mainForm();
+
+    // Today's date; tests may fix it (an invalid date restores the clock).
+    static QDate today();
+    static void setToday(const QDate& date);
 };
 
 // Shows the hourglass cursor while it lives.
