@@ -44,10 +44,10 @@ QVector<pf::GridColumn> journalColumns()
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     return {
-        {QStringLiteral("fio"), QStringLiteral("Фамилия И.О."), 180, left},
+        {QStringLiteral("fio"), QStringLiteral("Фамилия И.О."), 170, left},
         {QStringLiteral("marka"), QStringLiteral("Марка изделия"), 130, left},
         {QStringLiteral("vid"), QStringLiteral("Операция"), 150, left},
-        {QStringLiteral("nmn"), QStringLiteral("Вид"), 130, left},
+        {QStringLiteral("nmn"), QStringLiteral("Вид"), 135, left},
         {QStringLiteral("color"), QStringLiteral("Цвет"), 60, centre},
         {QStringLiteral("time"), QStringLiteral("Часы"), 50, right},
         {QStringLiteral("kol_vo"), QStringLiteral("Кол-во"), 70, right},
@@ -55,7 +55,7 @@ QVector<pf::GridColumn> journalColumns()
         {QStringLiteral("summa"), QStringLiteral("Итого (р.)"), 90, right},
         {QStringLiteral("prize"), QStringLiteral("Премия (%)"), 80, right, false},
         {QStringLiteral("ok"), QStringLiteral("OK"), 45, centre},
-        {QStringLiteral("vvod"), QStringLiteral("Заведен"), 90, centre},
+        {QStringLiteral("vvod"), QStringLiteral("Заведен"), 150, centre},
     };
 }
 
@@ -95,7 +95,7 @@ TForm1::TForm1(QWidget* parent) : pf::Form(parent)
     setCaption(QStringLiteral("Табель"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
-    resize(1100, 650);
+    resize(1200, 650);
 
     // Creation: the data module, the connection from the command line,
     // then the login dialog, which thereby becomes the main window.
@@ -154,7 +154,6 @@ void TForm1::createControls()
     for (QWidget* w : {static_cast<QWidget*>(RadioButton1), static_cast<QWidget*>(RadioButton2),
                        static_cast<QWidget*>(RadioButton3), static_cast<QWidget*>(RadioButton4),
                        static_cast<QWidget*>(CBox1), static_cast<QWidget*>(DateT)}) {
-        w->setAutoFillBackground(true);
         top->addWidget(w);
     }
     top->addStretch();
@@ -347,14 +346,9 @@ void TForm1::selectShift(int shift, QRadioButton* button)
         QFont f = b->font();
         f.setBold(b == button);
         b->setFont(f);
-        QPalette p = b->palette();
-        if (b == button) {
-            p.setColor(QPalette::Window, kGreen);
-            p.setColor(QPalette::WindowText, Qt::white);
-        } else {
-            p = palette();
-        }
-        b->setPalette(p);
+        b->setStyleSheet(b == button ? QStringLiteral("QRadioButton { background-color: rgb(0,128,0); color: white; "
+                                                      "padding: 2px 4px; }")
+                                     : QString());
     }
     CurSmena = shift;
 }
@@ -388,12 +382,9 @@ void TForm1::CBox1Click()
     QFont f = CBox1->font();
     f.setBold(CBox1->isChecked());
     CBox1->setFont(f);
-    QPalette p = palette();
-    if (CBox1->isChecked()) {
-        p.setColor(QPalette::Window, kRed);
-        p.setColor(QPalette::WindowText, Qt::white);
-    }
-    CBox1->setPalette(p);
+    CBox1->setStyleSheet(CBox1->isChecked()
+                             ? QStringLiteral("QCheckBox { background-color: rgb(255,0,0); color: white; padding: 2px 4px; }")
+                             : QString());
 }
 
 void TForm1::Button8Click()

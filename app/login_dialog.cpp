@@ -28,7 +28,7 @@ TForm23::TForm23(QWidget* parent) : pf::Form(parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setAccessibleName(QStringLiteral("Пароль"));
-    Edit1->setMinimumWidth(260);
+    Edit1->setMinimumWidth(340);   // room for the caption with the build stamp
     pf::setPasswordChar(Edit1, QLatin1Char('*'));
     label->setBuddy(Edit1);
     layout->addWidget(Edit1);

@@ -128,7 +128,8 @@ void Form::setButtonResult(QPushButton* button, ModalResult result)
 
 void Form::makeDialogFrame()
 {
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setSizeGripEnabled(false);
     if (layout())
         layout()->setSizeConstraint(QLayout::SetFixedSize);
