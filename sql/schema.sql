@@ -143,6 +143,9 @@ CREATE TABLE accounts_dep.oper (
     cena_new numeric DEFAULT 0
 );
 CREATE INDEX oper_i_id_idx ON accounts_dep.oper (i_id);
+-- The shift queries read vid and naimen per position from this index alone
+-- instead of hashing every operation on each query.
+CREATE INDEX oper_id_vid_naimen_idx ON accounts_dep.oper (id) INCLUDE (vid, naimen);
 
 -- Norms and prices of operations; the lowest price is the operation's unit price.
 CREATE TABLE accounts_dep.norm (
