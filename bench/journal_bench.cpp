@@ -3,8 +3,8 @@
 //
 //   journal_bench [--database NAME] [--server HOST] [--runs N] [--only abcd]
 //
-// Client time is wall time through our stack (pf::Query / pf::Command over
-// Qt's QODBC and the PostgreSQL Unicode driver). Server time is planning +
+// Client time is wall time through our stack (pf::Query's block-fetching ODBC
+// cursor and pf::Command over Qt's QODBC, both on the PostgreSQL Unicode driver). Server time is planning +
 // execution as EXPLAIN (ANALYZE, TIMING OFF) reports it, run on the same
 // connection with the same bound parameters; it leaves out sending the rows.
 // The libpq column runs the same text with the same parameter types straight

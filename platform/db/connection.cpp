@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include "db_error.h"
+#include "odbc_cursor.h"
 #include "sql_error.h"
 
 #include <QAtomicInt>
@@ -43,8 +44,21 @@ void Connection::open()
     depth_ = 0;
 }
 
+void Connection::unregisterCursor(OdbcCursor* cursor)
+{
+    std::erase(cursors_, cursor);
+}
+
+void Connection::releaseCursors()
+{
+    for (OdbcCursor* cursor : cursors_)
+        cursor->release();
+    cursors_.clear();
+}
+
 void Connection::close()
 {
+    releaseCursors();
     if (!QSqlDatabase::contains(name_))
         return;
     QSqlDatabase db = QSqlDatabase::database(name_, false);

@@ -4,7 +4,11 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <vector>
+
 namespace pf {
+
+class OdbcCursor;
 
 // One database connection reached through the ODBC driver manager. The
 // connection string is handed to the driver manager unchanged.
@@ -32,7 +36,13 @@ public:
     void rollback();
     bool inTransaction() const { return depth_ > 0; }
 
+    // Cursors on this connection's handle, released before it disconnects.
+    void registerCursor(OdbcCursor* cursor) { cursors_.push_back(cursor); }
+    void unregisterCursor(OdbcCursor* cursor);
+
 private:
+    void releaseCursors();
+    std::vector<OdbcCursor*> cursors_;
     QString name_;
     QString connectionString_;
     int depth_ = 0;

@@ -103,6 +103,15 @@ Param& Statement::paramByName(const QString& name)
     throw DbError(QStringLiteral("Параметр '%1' не найден").arg(name));
 }
 
+QVector<Param> Statement::orderedParams()
+{
+    QVector<Param> out;
+    out.reserve(order_.size());
+    for (const QString& name : std::as_const(order_))
+        out.append(paramByName(name));
+    return out;
+}
+
 void Statement::run(Connection* connection, QSqlQuery& query)
 {
     if (!connection || !connection->connected())

@@ -49,6 +49,10 @@ public:
     // Prepares and runs the statement; throws DbError.
     void run(Connection* connection, QSqlQuery& query);
 
+    // The text with "?" in place of each parameter, and the values in that order.
+    const QString& positionalText() const { return positional_; }
+    QVector<Param> orderedParams();
+
     // The text with each parameter replaced by "?", and the names in order.
     static QString positional(const QString& text, QStringList* names);
 

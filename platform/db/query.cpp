@@ -37,6 +37,10 @@ FieldType fieldTypeOf(int id)
     }
 }
 
+Query::Query(QObject* parent) : DataSet(parent) {}
+
+Query::~Query() = default;
+
 Param& Query::paramByName(const QString& name)
 {
     statement_.setText(sqlText());
@@ -60,6 +64,16 @@ int Query::execSql()
 void Query::readRows(QVector<FieldDef>& fields, QVector<Row>& rows)
 {
     statement_.setText(sqlText());
+    if (!connection() || !connection()->connected())
+        throw DbError(QStringLiteral("Нет подключения к базе данных"));
+    // Block reads on a statement kept prepared; a text too long for its
+    // column buffer is read again value by value below.
+    if (!cursor_ || !cursor_->usable())
+        cursor_ = std::make_unique<OdbcCursor>(*connection());
+    if (cursor_->run(statement_.positionalText(), statement_.orderedParams(), fields, rows))
+        return;
+    fields.clear();
+    rows.clear();
     QSqlQuery query(connection() ? connection()->database() : QSqlDatabase());
     statement_.run(connection(), query);
     if (!query.isSelect())

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "data_set.h"
+#include "odbc_cursor.h"
 #include "params.h"
+
+#include <memory>
 
 namespace pf {
 
@@ -9,7 +12,8 @@ namespace pf {
 class Query : public DataSet {
     Q_OBJECT
 public:
-    explicit Query(QObject* parent = nullptr) : DataSet(parent) {}
+    explicit Query(QObject* parent = nullptr);
+    ~Query() override;
 
     QStringList& sql() { return lines_; }
     void setSql(const QString& text) { lines_ = text.split(QLatin1Char('\n')); }
@@ -27,6 +31,7 @@ protected:
 private:
     QStringList lines_;
     Statement statement_;
+    std::unique_ptr<OdbcCursor> cursor_;
 };
 
 // A statement executed without a result set.

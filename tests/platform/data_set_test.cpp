@@ -41,6 +41,37 @@ TEST_F(DataSetTest, NamedParametersAreTypedAndSkipCastsAndQuotes)
     EXPECT_EQ(q.fieldByName("twice").asInteger(), 82);
 }
 
+TEST_F(DataSetTest, ReopeningRereadsWithNewValuesAndSurvivesAReconnect)
+{
+    auto q = query("select w.id, w.vid, :d::date as d, null::integer as nothing from accounts_dep.vid_oper w "
+                   "where w.id >= :from order by w.id");
+    q->paramByName("d").setDate(QDate(2024, 6, 1));
+    q->paramByName("from").setInteger(7781);
+    q->open();
+    EXPECT_EQ(q->recordCount(), 2);
+    EXPECT_TRUE(q->fieldByName("nothing").isNull());
+    q->close();
+    q->paramByName("from").setInteger(7782);
+    q->open();
+    EXPECT_EQ(q->recordCount(), 1);
+    db.connection().close();
+    EXPECT_THROW(q->open(), pf::DbError);
+    db.connection().open();
+    q->open();
+    EXPECT_EQ(q->fieldByName("id").asInteger(), 7782);
+    EXPECT_EQ(q->fieldByName("d").asDate(), QDate(2024, 6, 1));
+}
+
+TEST_F(DataSetTest, LongTextIsReadWhole)
+{
+    auto q = query("select repeat('я', 10000) as t, 1 as n union all select 'б', 2 order by n");
+    q->open();
+    ASSERT_EQ(q->recordCount(), 2);
+    EXPECT_EQ(q->fieldByName("t").asString().size(), 10000);
+    q->next();
+    EXPECT_EQ(q->fieldByName("t").asString(), "б");
+}
+
 TEST_F(DataSetTest, NameWithApostropheIsWrittenAndReadBack)
 {
     db.exec("insert into accounts_dep.person(fio, s_staffpos_hl) values (" + pf::sql::quote("O'Brien Д.") + ", " +
@@ -70,6 +101,7 @@ TEST_F(DataSetTest, DatabaseErrorsCarryTheServerText)
         FAIL() << "no error";
     } catch (const pf::DbError& e) {
         EXPECT_TRUE(e.message().contains("no_such_table")) << e.message().toStdString();
+        EXPECT_EQ(e.sqlState(), "42P01");
     }
     EXPECT_FALSE(q->active());
     pf::Command bad;
