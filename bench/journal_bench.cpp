@@ -4,8 +4,9 @@
 //   journal_bench [--database NAME] [--server HOST] [--runs N] [--only abcd]
 //
 // Client time is wall time through our stack (pf::Query's block-fetching ODBC
-// cursor and pf::Command over Qt's QODBC, both on the PostgreSQL Unicode driver). Server time is planning +
-// execution as EXPLAIN (ANALYZE, TIMING OFF) reports it, run on the same
+// cursor and pf::Command over Qt's QODBC, both on the PostgreSQL Unicode
+// driver). Server time is planning + execution as EXPLAIN (ANALYZE, TIMING
+// OFF) reports it, run on the same
 // connection with the same bound parameters; it leaves out sending the rows.
 // The libpq column runs the same text with the same parameter types straight
 // through libpq and reads every value: server + wire, no ODBC or Qt.
