@@ -340,7 +340,7 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
                 case Kind::Timestamp: {
                     TIMESTAMP_STRUCT v;
                     std::memcpy(&v, cell, sizeof v);
-                    // Timestamps carry no zone: kept as UTC-spec values, which cost no
+                    // Timestamps carry no zone: kept as UTC values, which cost no
                     // time-zone look-up and keep their digits as read.
                     row[c] = QDateTime(QDate(v.year, v.month, v.day),
                                        QTime(v.hour, v.minute, v.second, int(v.fraction / 1000000)), Qt::UTC);
