@@ -55,7 +55,6 @@ void applyRole(Role role, TForm1& j, TForm18& r)
         r.RadioGroup1->setEnabled(false);
         break;
     case Role::Full:
-    case Role::Refused:
-        break;
+    case Role::Refused: break;
     }
 }

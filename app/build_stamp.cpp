@@ -29,7 +29,7 @@ int monthOf(const char* d)
     }
 }
 
-} // namespace
+}   // namespace
 
 BuildStamp buildStampOf(const char* d, const char* t)
 {
@@ -38,10 +38,10 @@ BuildStamp buildStampOf(const char* d, const char* t)
     const int year = d[7] == '?' ? 1900 : 1000 * digit(d[7]) + 100 * digit(d[8]) + 10 * digit(d[9]) + digit(d[10]);
     BuildStamp stamp;
     const QString text = QString::number(year) + QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')) +
-                         QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
+        QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
     stamp.date = text.toInt();
-    stamp.time = 36000 * digit(t[0]) + 3600 * digit(t[1]) + 600 * digit(t[3]) + 60 * digit(t[4]) +
-                 10 * digit(t[6]) + digit(t[7]);
+    stamp.time = 36000 * digit(t[0]) + 3600 * digit(t[1]) + 600 * digit(t[3]) + 60 * digit(t[4]) + 10 * digit(t[6]) +
+        digit(t[7]);
     return stamp;
 }
 

@@ -87,7 +87,7 @@ QMenu* makeMenu(QWidget* owner, const char* name, const QString& caption)
     return m;
 }
 
-} // namespace
+}   // namespace
 
 TForm1::TForm1(QWidget* parent) : pf::Form(parent)
 {
@@ -109,8 +109,7 @@ TForm1::TForm1(QWidget* parent) : pf::Form(parent)
         Form23 = new TForm23();
         pf::Application::setMainForm(Form23);
     } catch (const std::exception&) {
-        pf::messageBox(QStringLiteral("Подключение к БД отсутсвует!!!"), QStringLiteral("Ошибка!"),
-                       pf::MsgIcon::Error);
+        pf::messageBox(QStringLiteral("Подключение к БД отсутсвует!!!"), QStringLiteral("Ошибка!"), pf::MsgIcon::Error);
         pf::Application::terminate();
         close();
     }
@@ -151,9 +150,9 @@ void TForm1::createControls()
     DateT->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateT->setAccessibleName(QStringLiteral("Дата"));
     DateT->installEventFilter(this);
-    for (QWidget* w : {static_cast<QWidget*>(RadioButton1), static_cast<QWidget*>(RadioButton2),
-                       static_cast<QWidget*>(RadioButton3), static_cast<QWidget*>(RadioButton4),
-                       static_cast<QWidget*>(CBox1), static_cast<QWidget*>(DateT)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(RadioButton1), static_cast<QWidget*>(RadioButton2), static_cast<QWidget*>(RadioButton3),
+          static_cast<QWidget*>(RadioButton4), static_cast<QWidget*>(CBox1), static_cast<QWidget*>(DateT)}) {
         top->addWidget(w);
     }
     top->addStretch();
@@ -173,9 +172,8 @@ void TForm1::createControls()
     DBGrid2->setAccessibleName(QStringLiteral("Журнал смены"));
     DBGrid2->setColumns(journalColumns());
     DBGrid2->setDataSource(DataSource1);
-    DBGrid2->setDrawCellHook([this](const pf::GridColumn& c, const pf::GridRow& r, pf::CellStyle& s) {
-        DBGrid2DrawColumnCell(c, r, s);
-    });
+    DBGrid2->setDrawCellHook(
+        [this](const pf::GridColumn& c, const pf::GridRow& r, pf::CellStyle& s) { DBGrid2DrawColumnCell(c, r, s); });
     layout->addWidget(DBGrid2, 1);
 
     auto* bottom = new QHBoxLayout();
@@ -382,9 +380,10 @@ void TForm1::CBox1Click()
     QFont f = CBox1->font();
     f.setBold(CBox1->isChecked());
     CBox1->setFont(f);
-    CBox1->setStyleSheet(CBox1->isChecked()
-                             ? QStringLiteral("QCheckBox { background-color: rgb(255,0,0); color: white; padding: 2px 4px; }")
-                             : QString());
+    CBox1->setStyleSheet(
+        CBox1->isChecked()
+            ? QStringLiteral("QCheckBox { background-color: rgb(255,0,0); color: white; padding: 2px 4px; }")
+            : QString());
 }
 
 void TForm1::Button8Click()

@@ -19,11 +19,11 @@ class TForm1 : public pf::Form {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
-    int CurSmena = 1;                 // selected shift: 1..3, 4 = overtime
-    pf::Query* CurQuery = nullptr;    // the shift query the last command worked on
-    QString LoginWord;                // the trimmed access word of the login
-    int BuildDate = 0;                // build stamp, YYYYMMDD
-    int BuildTime = 0;                // build stamp, seconds since midnight
+    int CurSmena = 1;                // selected shift: 1..3, 4 = overtime
+    pf::Query* CurQuery = nullptr;   // the shift query the last command worked on
+    QString LoginWord;               // the trimmed access word of the login
+    int BuildDate = 0;               // build stamp, YYYYMMDD
+    int BuildTime = 0;               // build stamp, seconds since midnight
 
     // Top bar
     QRadioButton* RadioButton1;
@@ -49,32 +49,32 @@ public:
     QPushButton* Button5;   // "Ср.сд./хоз. работы"
     QPushButton* Button4;   // "Выход"
     QMenu* PopupMenu1;
-    QAction* N21;           // "Копия"
+    QAction* N21;   // "Копия"
 
     // Main menu
     QMenuBar* MainMenu1;
-    QMenu* N2;     // "Справочники"
-    QAction* N1;   // "Рабочие"
-    QAction* N3;   // "Изделия"
-    QAction* N4;   // "Цены"
-    QAction* N6;   // "Операции"
-    QAction* N8;   // "Ном. группы"
-    QMenu* N11;    // "Табель"
-    QAction* N9;   // "Табель сделка"
-    QAction* N13;  // "Табель по сменам"
-    QMenu* N14;    // "Табель хоз. работ"
-    QAction* N20;  // "По людям"
-    QAction* N22;  // "По номенклатуре"
-    QMenu* N15;    // "Табель ср. сдельная"
-    QAction* N18;  // "По людям"
-    QAction* N19;  // "По номенклатуре"
-    QAction* N17;  // "Общий табель"
-    QAction* N23;  // "Общий табель ЗП"
-    QMenu* N7;     // "Отчеты"
-    QAction* N10;  // "Сводные отчеты"
-    QAction* N5;   // "Выход"
-    QAction* N12;  // "Импорт" (hidden)
-    QAction* N16;  // "Структура БД" (hidden)
+    QMenu* N2;      // "Справочники"
+    QAction* N1;    // "Рабочие"
+    QAction* N3;    // "Изделия"
+    QAction* N4;    // "Цены"
+    QAction* N6;    // "Операции"
+    QAction* N8;    // "Ном. группы"
+    QMenu* N11;     // "Табель"
+    QAction* N9;    // "Табель сделка"
+    QAction* N13;   // "Табель по сменам"
+    QMenu* N14;     // "Табель хоз. работ"
+    QAction* N20;   // "По людям"
+    QAction* N22;   // "По номенклатуре"
+    QMenu* N15;     // "Табель ср. сдельная"
+    QAction* N18;   // "По людям"
+    QAction* N19;   // "По номенклатуре"
+    QAction* N17;   // "Общий табель"
+    QAction* N23;   // "Общий табель ЗП"
+    QMenu* N7;      // "Отчеты"
+    QAction* N10;   // "Сводные отчеты"
+    QAction* N5;    // "Выход"
+    QAction* N12;   // "Импорт" (hidden)
+    QAction* N16;   // "Структура БД" (hidden)
 
     pf::Command* updtOK;   // "update accounts_dep.smena set ok=:ok where id=:id"
     pf::Table* ver;        // accounts_dep.ver: the expected build and the decimal separator

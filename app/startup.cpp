@@ -56,26 +56,24 @@ const char* const kDriverOptions =
     "TrueIsMinus1=0;BI=0;ByteaAsLongVarBinary=1;UseServerSidePrepare=1;LowerCaseIdentifier=0;D6=-101;"
     "OptionalErrors=0;XaOpt=1";
 
-template <class T>
-void create(T*& global)
+template <class T> void create(T*& global)
 {
     global = new T();
 }
 
-template <class T>
-void destroy(T*& global)
+template <class T> void destroy(T*& global)
 {
     delete global;
     global = nullptr;
 }
 
-} // namespace
+}   // namespace
 
 QString connectionString(const QString& database, const QString& server)
 {
     return QStringLiteral("DRIVER={PostgreSQL UNICODE};DATABASE=") + database + QStringLiteral(";SERVER=") + server +
-           QStringLiteral(";PORT=5432;UID=sys;PWD=") + QLatin1String(build::kDbPassword) +
-           QStringLiteral(";SSLmode=allow;") + QLatin1String(kDriverOptions);
+        QStringLiteral(";PORT=5432;UID=sys;PWD=") + QLatin1String(build::kDbPassword) +
+        QStringLiteral(";SSLmode=allow;") + QLatin1String(kDriverOptions);
 }
 
 QString connectionString(const QStringList& params)
@@ -192,4 +190,4 @@ void installRussian()
     }
 }
 
-} // namespace app
+}   // namespace app

@@ -24,4 +24,4 @@ int run(const QStringList& params);
 // Russian texts and formats for Qt's own dialogs, buttons and calendars.
 void installRussian();
 
-} // namespace app
+}   // namespace app

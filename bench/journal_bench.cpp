@@ -167,19 +167,17 @@ public:
                 break;
             case pf::ParamType::Integer:
                 values.push_back(QByteArray::number(it->value().toLongLong()));
-                types.push_back(20);     // int8
+                types.push_back(20);   // int8
                 break;
-            default:
-                values.push_back(it->value().toString().toUtf8());
-                types.push_back(1043);   // varchar
+            default: values.push_back(it->value().toString().toUtf8()); types.push_back(1043);   // varchar
             }
         }
         std::vector<const char*> ptrs;
         for (const QByteArray& v : values)
             ptrs.push_back(v.constData());
         const QByteArray sql = text.toUtf8();
-        PGresult* res = PQexecParams(conn_, sql.constData(), int(ptrs.size()), types.data(), ptrs.data(), nullptr,
-                                     nullptr, 0);
+        PGresult* res =
+            PQexecParams(conn_, sql.constData(), int(ptrs.size()), types.data(), ptrs.data(), nullptr, nullptr, 0);
         const ExecStatusType st = PQresultStatus(res);
         if (st != PGRES_TUPLES_OK && st != PGRES_COMMAND_OK) {
             const QString message = QString::fromUtf8(PQresultErrorMessage(res));
@@ -207,9 +205,9 @@ private:
 class Wire {
 public:
     static constexpr bool available = false;
-    explicit Wire(const QString&) {}
+    explicit Wire(const QString&) { }
     int run(const Stmt&) { return 0; }
-    void exec(const char*) {}
+    void exec(const char*) { }
 };
 #endif
 
@@ -218,10 +216,11 @@ double wireMedian(Wire& wire, const std::vector<Stmt>& group, int warmups, int r
 {
     if (!Wire::available)
         return std::nan("");
-    return stats(repeat(warmups, runs, [&] {
-               for (const Stmt& s : group)
-                   wire.run(s);
-           }))
+    return stats(repeat(warmups, runs,
+                        [&] {
+                            for (const Stmt& s : group)
+                                wire.run(s);
+                        }))
         .median;
 }
 
@@ -320,15 +319,17 @@ int run(const QStringList& args)
         throw pf::DbError(QStringLiteral("%1 holds no journal").arg(database));
     const QVector<pf::Param> lastParam{dateParam(QStringLiteral("last"), last)};
     // The busiest date of the journal's last two months, as a foreman would open it.
-    const QDate busy = scalar(db, QStringLiteral("select data from accounts_dep.smena where data > :last::date - 60 "
-                                                 "group by data order by count(*) desc, data desc limit 1"),
+    const QDate busy = scalar(db,
+                              QStringLiteral("select data from accounts_dep.smena where data > :last::date - 60 "
+                                             "group by data order by count(*) desc, data desc limit 1"),
                               lastParam)
                            .toDate();
     // The latest dates that together hold about 100 000 positions.
     const QDate from =
-        scalar(db, QStringLiteral("select min(data) from (select data, sum(count(*)) over (order by data desc) c "
-                                  "from accounts_dep.smena where data > :last::date - 400 group by data) x "
-                                  "where c <= 100000"),
+        scalar(db,
+               QStringLiteral("select min(data) from (select data, sum(count(*)) over (order by data desc) c "
+                              "from accounts_dep.smena where data > :last::date - 400 group by data) x "
+                              "where c <= 100000"),
                lastParam)
             .toDate();
 
@@ -422,10 +423,10 @@ int run(const QStringList& args)
         const QString W = pf::sql::number(cell.worker), S = pf::sql::number(qint64(cell.shift)),
                       N = pf::sql::number(qint64(busy.day())), M = pf::sql::number(qint64(busy.month())),
                       Y = pf::sql::number(qint64(busy.year()));
-        const QString hours =
-            scalar(db, "select coalesce(d" + N + ",0) from accounts_dep.h_tabel where w_id=" + W + " and smena=" + S +
-                           " and month=" + M + " and year=" + Y)
-                .toString();
+        const QString hours = scalar(db,
+                                     "select coalesce(d" + N + ",0) from accounts_dep.h_tabel where w_id=" + W +
+                                         " and smena=" + S + " and month=" + M + " and year=" + Y)
+                                  .toString();
         const Stmt count{"select count(w_id) as cnt from accounts_dep.h_tabel where w_id=" + W + " and smena=" + S +
                              " and month=" + M + " and year=" + Y,
                          {}};
@@ -504,7 +505,7 @@ int run(const QStringList& args)
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

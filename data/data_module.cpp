@@ -35,7 +35,7 @@ pf::Command* makeCommand(QObject* owner, pf::Connection* db, const char* name, c
     return c;
 }
 
-} // namespace
+}   // namespace
 
 QString TDataModule6::shiftSql(int shift)
 {
@@ -70,14 +70,14 @@ QString TDataModule6::monthTimesheetSql(int shift)
 {
     const QString s = monthTotal();
     return QStringLiteral("select person.s_caption fio, ") + s + QStringLiteral(" as summ, ") +
-           QStringLiteral("case when ") + s + QStringLiteral("=0 then 0 else\n(sum(s.cena*(kol_vo-brak))/") + s +
-           QStringLiteral(") end ::numeric(10,2) as average_price, sum(s.cena*(kol_vo-brak))::numeric(10,2) as "
-                          "cena_all, h_tabel.* from accounts_dep.h_tabel, cmn_contractor.person, accounts_dep.smena s "
-                          "where h_tabel.w_id=person.s_code::integer and h_tabel.smena=") +
-           QString::number(shift) +
-           QStringLiteral(" and month=:mnth and s.w_id = h_tabel.w_id and h_tabel.year=:yea and s.data >=:date1 and "
-                          "s.data <:date2 group by person.s_caption,h_tabel.w_id,h_tabel.month,h_tabel.year,"
-                          "h_tabel.smena,h_tabel.id order by fio");
+        QStringLiteral("case when ") + s + QStringLiteral("=0 then 0 else\n(sum(s.cena*(kol_vo-brak))/") + s +
+        QStringLiteral(") end ::numeric(10,2) as average_price, sum(s.cena*(kol_vo-brak))::numeric(10,2) as "
+                       "cena_all, h_tabel.* from accounts_dep.h_tabel, cmn_contractor.person, accounts_dep.smena s "
+                       "where h_tabel.w_id=person.s_code::integer and h_tabel.smena=") +
+        QString::number(shift) +
+        QStringLiteral(" and month=:mnth and s.w_id = h_tabel.w_id and h_tabel.year=:yea and s.data >=:date1 and "
+                       "s.data <:date2 group by person.s_caption,h_tabel.w_id,h_tabel.month,h_tabel.year,"
+                       "h_tabel.smena,h_tabel.id order by fio");
 }
 
 TDataModule6::TDataModule6(QObject* parent) : QObject(parent)

@@ -27,7 +27,7 @@ QDateEdit* makeDate(QWidget* parent, const char* name, const QString& accessible
     return d;
 }
 
-} // namespace
+}   // namespace
 
 TForm18::TForm18(QWidget* parent) : pf::Form(parent)
 {
@@ -36,10 +36,9 @@ TForm18::TForm18(QWidget* parent) : pf::Form(parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
-    RadioGroup1 = new pf::RadioGroup(QStringLiteral("Вид продукции"),
-                                     {QStringLiteral("Все"), QStringLiteral("Готовая продукция"),
-                                      QStringLiteral("Заготовки")},
-                                     this);
+    RadioGroup1 = new pf::RadioGroup(
+        QStringLiteral("Вид продукции"),
+        {QStringLiteral("Все"), QStringLiteral("Готовая продукция"), QStringLiteral("Заготовки")}, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(0);
     top->addWidget(RadioGroup1);

@@ -22,32 +22,32 @@ Statements shiftStatements(const ShiftCell& c)
     Statements s;
     s.lockKey = QStringLiteral("s/%1/%2/%3/%4").arg(W, S, M, Y);
     s.sum = "select sum(time) as tim from accounts_dep.smena where w_id=" + W + " and smena=" + S +
-            " and data=to_date('" + dateText(c.date) + "', 'DD.MM.YYYY') group by w_id, smena, data";
+        " and data=to_date('" + dateText(c.date) + "', 'DD.MM.YYYY') group by w_id, smena, data";
     s.count = "select count(w_id) as cnt from accounts_dep.h_tabel where w_id=" + W + " and smena=" + S +
-              " and month=" + M + " and year=" + Y;
-    s.update = "update accounts_dep.h_tabel set d" + N + "=%1 where w_id=" + W + " and smena=" + S +
-               " and month=" + M + " and year=" + Y;
-    s.insert = "insert into accounts_dep.h_tabel(smena, w_id, month, year, d" + N + ") values(" + S + ", " + W +
-               ", " + M + ", " + Y + ", %1)";
+        " and month=" + M + " and year=" + Y;
+    s.update = "update accounts_dep.h_tabel set d" + N + "=%1 where w_id=" + W + " and smena=" + S + " and month=" + M +
+        " and year=" + Y;
+    s.insert = "insert into accounts_dep.h_tabel(smena, w_id, month, year, d" + N + ") values(" + S + ", " + W + ", " +
+        M + ", " + Y + ", %1)";
     return s;
 }
 
 Statements utilityStatements(const UtilityCell& c)
 {
-    const QString W = number(c.worker), O = number(c.kind), NIGHT = number(qint64(c.night)),
-                  NOM = number(c.group), N = number(qint64(c.date.day())), M = number(qint64(c.date.month())),
+    const QString W = number(c.worker), O = number(c.kind), NIGHT = number(qint64(c.night)), NOM = number(c.group),
+                  N = number(qint64(c.date.day())), M = number(qint64(c.date.month())),
                   Y = number(qint64(c.date.year()));
     Statements s;
     s.lockKey = QStringLiteral("u/%1/%2/%3/%4/%5/%6").arg(W, O, NIGHT, NOM, M, Y);
     s.sum = "select sum(f.cnt) as tim from accounts_dep.fatigue f where f.id_p =" + W + "  and f.id_o=" + O +
-            " and i_night=" + NIGHT + " and id_nom=" + NOM + " and f.d_date =to_date('" + dateText(c.date) +
-            "', 'DD.MM.YYYY') group by f.id_p, f.d_date";
+        " and i_night=" + NIGHT + " and id_nom=" + NOM + " and f.d_date =to_date('" + dateText(c.date) +
+        "', 'DD.MM.YYYY') group by f.id_p, f.d_date";
     s.count = "select count(w_id) as cnt from accounts_dep.h_tabel where w_id=" + W + " and i_type=" + O +
-              " and month=" + M + " and year=" + Y + " and id_nom=" + NOM + " and i_night=" + NIGHT;
+        " and month=" + M + " and year=" + Y + " and id_nom=" + NOM + " and i_night=" + NIGHT;
     s.update = "update accounts_dep.h_tabel set d" + N + "=%1 where w_id=" + W + " and i_type=" + O +
-               " and month=" + M + " and year=" + Y + " and i_night=" + NIGHT + " and id_nom=" + NOM;
-    s.insert = "insert into accounts_dep.h_tabel(i_type, w_id, month, year, d" + N + ", i_night, id_nom) values(" +
-               O + ", " + W + ", " + M + ", " + Y + ", %1, " + NIGHT + ", " + NOM + ")";
+        " and month=" + M + " and year=" + Y + " and i_night=" + NIGHT + " and id_nom=" + NOM;
+    s.insert = "insert into accounts_dep.h_tabel(i_type, w_id, month, year, d" + N + ", i_night, id_nom) values(" + O +
+        ", " + W + ", " + M + ", " + Y + ", %1, " + NIGHT + ", " + NOM + ")";
     return s;
 }
 
@@ -95,7 +95,7 @@ void deleteStep(TDataModule6& data, const Statements& s)
     transaction.commit();
 }
 
-} // namespace
+}   // namespace
 
 void afterSave(TDataModule6& data, const ShiftCell& cell)
 {
@@ -117,4 +117,4 @@ void afterDelete(TDataModule6& data, const UtilityCell& cell)
     deleteStep(data, utilityStatements(cell));
 }
 
-} // namespace upkeep
+}   // namespace upkeep

@@ -38,4 +38,4 @@ void afterSave(TDataModule6& data, const UtilityCell& cell);
 void afterDelete(TDataModule6& data, const ShiftCell& cell);
 void afterDelete(TDataModule6& data, const UtilityCell& cell);
 
-} // namespace upkeep
+}   // namespace upkeep

@@ -15,8 +15,7 @@ QAtomicInt connectionCounter;
 }
 
 Connection::Connection(QObject* parent)
-    : QObject(parent),
-      name_(QStringLiteral("pf_connection_%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
+    : QObject(parent), name_(QStringLiteral("pf_connection_%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
 {
 }
 
@@ -35,7 +34,7 @@ void Connection::open()
 {
     close();
     QSqlDatabase db = QSqlDatabase::contains(name_) ? QSqlDatabase::database(name_, false)
-                                                     : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name_);
+                                                    : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name_);
     if (!db.isValid())
         throw DbError(QStringLiteral("ODBC driver of the database access layer is not available"));
     db.setDatabaseName(connectionString_);
@@ -119,7 +118,7 @@ void Connection::rollback()
     if (depth_ == 0)
         return;
     if (--depth_ > 0) {
-        failed_ = true; // an inner failure dooms the outer transaction
+        failed_ = true;   // an inner failure dooms the outer transaction
         return;
     }
     if (connected())
@@ -143,4 +142,4 @@ void Transaction::commit()
     connection_.commit();
 }
 
-} // namespace pf
+}   // namespace pf

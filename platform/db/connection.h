@@ -63,4 +63,4 @@ private:
     bool done_ = false;
 };
 
-} // namespace pf
+}   // namespace pf

@@ -4,7 +4,7 @@
 
 namespace pf {
 
-DataSet::DataSet(QObject* parent) : QObject(parent) {}
+DataSet::DataSet(QObject* parent) : QObject(parent) { }
 
 DataSet::~DataSet() = default;
 
@@ -227,4 +227,4 @@ void DataSet::setBufferValue(int column, const QVariant& value)
     buffer_[column] = value;
 }
 
-} // namespace pf
+}   // namespace pf

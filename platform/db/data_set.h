@@ -27,7 +27,7 @@ public:
     Connection* connection() const { return connection_; }
     void setConnection(Connection* connection) { connection_ = connection; }
 
-    void open();    // throws DbError; an open data set is closed first
+    void open();   // throws DbError; an open data set is closed first
     void close();
     bool active() const { return state_ != State::Inactive; }
     State state() const { return state_; }
@@ -51,8 +51,8 @@ public:
     // Fields
     int fieldCount() const { return fields_.size(); }
     const FieldDef& fieldDef(int column) const { return fields_[column]; }
-    int fieldIndex(const QString& name) const;   // case-insensitive, -1 when absent
-    Field fieldByName(const QString& name);      // throws DbError when absent
+    int fieldIndex(const QString& name) const;             // case-insensitive, -1 when absent
+    Field fieldByName(const QString& name);                // throws DbError when absent
     Field fieldAt(int recordIndex, const QString& name);   // recordIndex counts from 0
     QVariant value(int recordIndex, int column) const;
     QVariant currentValue(int column) const;
@@ -69,8 +69,8 @@ public:
 signals:
     void opened();
     void closed();
-    void scrolled();        // the current record changed
-    void rowsChanged();     // rows re-read or the filter changed
+    void scrolled();      // the current record changed
+    void rowsChanged();   // rows re-read or the filter changed
 
 protected:
     // Reads the rows; fills the field list and the rows.
@@ -101,4 +101,4 @@ private:
     Row buffer_;
 };
 
-} // namespace pf
+}   // namespace pf

@@ -3,9 +3,8 @@
 namespace pf {
 
 DbError::DbError(QString message, QString sqlState)
-    : std::runtime_error(message.toStdString()), message_(std::move(message)),
-      sqlState_(std::move(sqlState))
+    : std::runtime_error(message.toStdString()), message_(std::move(message)), sqlState_(std::move(sqlState))
 {
 }
 
-} // namespace pf
+}   // namespace pf

@@ -18,4 +18,4 @@ private:
     QString sqlState_;
 };
 
-} // namespace pf
+}   // namespace pf

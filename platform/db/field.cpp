@@ -17,7 +17,7 @@ QString floatText(double v)
     return QString::number(v, 'g', 15);
 }
 
-} // namespace
+}   // namespace
 
 QString displayText(const QVariant& value)
 {
@@ -25,24 +25,20 @@ QString displayText(const QVariant& value)
         return QString();
     switch (value.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-        return floatText(value.toDouble());
-    case QMetaType::QDate:
-        return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+    case QMetaType::Float: return floatText(value.toDouble());
+    case QMetaType::QDate: return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
     case QMetaType::QDateTime: {
         const QDateTime dt = value.toDateTime();
         if (dt.time() == QTime(0, 0))
             return dt.date().toString(QStringLiteral("dd.MM.yyyy"));
         return dt.toString(QStringLiteral("dd.MM.yyyy H:mm:ss"));
     }
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default:
-        return value.toString();
+    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default: return value.toString();
     }
 }
 
-Field::Field(DataSet* dataSet, int column, int row) : dataSet_(dataSet), column_(column), row_(row) {}
+Field::Field(DataSet* dataSet, int column, int row) : dataSet_(dataSet), column_(column), row_(row) { }
 
 const QString& Field::name() const
 {
@@ -77,10 +73,8 @@ qint64 Field::asLargeInt() const
         return 0;
     switch (v.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-        return std::llround(v.toDouble());
-    case QMetaType::Bool:
-        return v.toBool() ? 1 : 0;
+    case QMetaType::Float: return std::llround(v.toDouble());
+    case QMetaType::Bool: return v.toBool() ? 1 : 0;
     case QMetaType::QString: {
         bool ok = false;
         const qint64 n = v.toString().trimmed().toLongLong(&ok);
@@ -88,8 +82,7 @@ qint64 Field::asLargeInt() const
             throw DbError(QStringLiteral("'%1' не является целым числом").arg(v.toString()));
         return n;
     }
-    default:
-        return v.toLongLong();
+    default: return v.toLongLong();
     }
 }
 
@@ -131,4 +124,4 @@ void Field::setValue(const QVariant& value)
     dataSet_->setBufferValue(column_, value);
 }
 
-} // namespace pf
+}   // namespace pf

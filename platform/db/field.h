@@ -51,4 +51,4 @@ private:
 // Text of a value as the windows show it: dates day-first, numbers with a point.
 QString displayText(const QVariant& value);
 
-} // namespace pf
+}   // namespace pf

@@ -58,7 +58,8 @@ std::vector<Token> tokenize(const QString& s)
             if (!closed)
                 throw DbError(QStringLiteral("Ошибка в выражении фильтра: незакрытая строка"));
             out.push_back({Token::String, text});
-        } else if (c.isDigit() || ((c == QLatin1Char('-') || c == QLatin1Char('.')) && i + 1 < n && s[i + 1].isDigit())) {
+        } else if (c.isDigit() ||
+                   ((c == QLatin1Char('-') || c == QLatin1Char('.')) && i + 1 < n && s[i + 1].isDigit())) {
             int j = i + 1;
             while (j < n && (s[j].isDigit() || s[j] == QLatin1Char('.')))
                 ++j;
@@ -101,8 +102,7 @@ std::vector<Token> tokenize(const QString& s)
 
 class Parser {
 public:
-    Parser(std::vector<Token> tokens, const Filter::FieldLookup& lookup)
-        : tokens_(std::move(tokens)), lookup_(lookup)
+    Parser(std::vector<Token> tokens, const Filter::FieldLookup& lookup) : tokens_(std::move(tokens)), lookup_(lookup)
     {
     }
 
@@ -217,10 +217,8 @@ bool isNumeric(const QVariant& v)
     case QMetaType::Float:
     case QMetaType::Short:
     case QMetaType::UShort:
-    case QMetaType::Bool:
-        return true;
-    default:
-        return false;
+    case QMetaType::Bool: return true;
+    default: return false;
     }
 }
 
@@ -249,14 +247,10 @@ int compareValues(const QVariant& field, const QVariant& literal)
 bool evaluate(const Filter::Node& node, const Filter::ValueAt& valueAt)
 {
     switch (node.kind) {
-    case Filter::Node::And:
-        return evaluate(*node.left, valueAt) && evaluate(*node.right, valueAt);
-    case Filter::Node::Or:
-        return evaluate(*node.left, valueAt) || evaluate(*node.right, valueAt);
-    case Filter::Node::Not:
-        return !evaluate(*node.left, valueAt);
-    case Filter::Node::Compare:
-        break;
+    case Filter::Node::And: return evaluate(*node.left, valueAt) && evaluate(*node.right, valueAt);
+    case Filter::Node::Or: return evaluate(*node.left, valueAt) || evaluate(*node.right, valueAt);
+    case Filter::Node::Not: return !evaluate(*node.left, valueAt);
+    case Filter::Node::Compare: break;
     }
     const QVariant value = valueAt(node.column);
     const bool valueNull = !value.isValid() || value.isNull();
@@ -310,7 +304,7 @@ bool likeFrom(const QString& t, int ti, const QString& p, int pi)
     return ti == t.size();
 }
 
-} // namespace
+}   // namespace
 
 bool likeMatch(const QString& text, const QString& pattern)
 {
@@ -337,4 +331,4 @@ bool Filter::matches(const ValueAt& valueAt) const
     return !root_ || evaluate(*root_, valueAt);
 }
 
-} // namespace pf
+}   // namespace pf

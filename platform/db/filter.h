@@ -12,7 +12,7 @@ namespace pf {
 // not and parentheses, as in "fio like 'Ив%'" or "id_level=2 and b_excluded=0".
 class Filter {
 public:
-    using FieldLookup = std::function<int(const QString&)>;          // column or -1
+    using FieldLookup = std::function<int(const QString&)>;   // column or -1
     using ValueAt = std::function<QVariant(int column)>;
 
     // Throws DbError for a malformed expression or an unknown field.
@@ -35,4 +35,4 @@ private:
 // SQL-style pattern match with % and _, case-insensitive.
 bool likeMatch(const QString& text, const QString& pattern);
 
-} // namespace pf
+}   // namespace pf

@@ -38,8 +38,8 @@ DbError diagnostics(SQLSMALLINT type, SQLHANDLE handle)
     SQLINTEGER native = 0;
     SQLSMALLINT length = 0;
     for (SQLSMALLINT i = 1;; ++i) {
-        const SQLRETURN r = SQLGetDiagRecW(type, handle, i, sqlState, &native, text, SQLSMALLINT(std::size(text)),
-                                           &length);
+        const SQLRETURN r =
+            SQLGetDiagRecW(type, handle, i, sqlState, &native, text, SQLSMALLINT(std::size(text)), &length);
         if (!SQL_SUCCEEDED(r))
             break;
         if (state.isEmpty())
@@ -70,9 +70,7 @@ Kind kindOf(SQLSMALLINT sqlType, SQLSMALLINT scale, FieldType& fieldType)
     case SQL_INTEGER:
     case SQL_SMALLINT:
     case SQL_TINYINT:
-    case SQL_BIGINT:
-        fieldType = FieldType::Integer;
-        return Kind::Integer;
+    case SQL_BIGINT: fieldType = FieldType::Integer; return Kind::Integer;
     case SQL_NUMERIC:
     case SQL_DECIMAL:
     case SQL_REAL:
@@ -82,20 +80,12 @@ Kind kindOf(SQLSMALLINT sqlType, SQLSMALLINT scale, FieldType& fieldType)
         fieldType = FieldType::Float;
         return Kind::Float;
     case SQL_TYPE_DATE:
-    case SQL_DATE:
-        fieldType = FieldType::Date;
-        return Kind::Date;
+    case SQL_DATE: fieldType = FieldType::Date; return Kind::Date;
     case SQL_TYPE_TIMESTAMP:
-    case SQL_TIMESTAMP:
-        fieldType = FieldType::DateTime;
-        return Kind::Timestamp;
+    case SQL_TIMESTAMP: fieldType = FieldType::DateTime; return Kind::Timestamp;
     case SQL_TYPE_TIME:
-    case SQL_TIME:
-        fieldType = FieldType::DateTime;
-        return Kind::Time;
-    default:
-        fieldType = FieldType::Text;
-        return Kind::Text;
+    case SQL_TIME: fieldType = FieldType::DateTime; return Kind::Time;
+    default: fieldType = FieldType::Text; return Kind::Text;
     }
 }
 
@@ -108,7 +98,7 @@ struct BoundParam {
     SQLLEN indicator = 0;
 };
 
-} // namespace
+}   // namespace
 
 struct OdbcCursor::Impl {
     QPointer<Connection> connection;
@@ -210,8 +200,8 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
             break;
         case ParamType::Float:
             b.real = p.value().toDouble();
-            d->check(SQLBindParameter(stmt, n, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, &b.real, 0,
-                                      &b.indicator));
+            d->check(
+                SQLBindParameter(stmt, n, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, &b.real, 0, &b.indicator));
             break;
         case ParamType::DateTime: {
             const QDateTime t = p.value().toDateTime();
@@ -255,19 +245,34 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
         SQLWCHAR name[256];
         SQLSMALLINT nameLength = 0, sqlType = 0, scale = 0, nullable = 0;
         SQLULEN size = 0;
-        d->check(SQLDescribeColW(stmt, SQLUSMALLINT(c + 1), name, SQLSMALLINT(std::size(name)), &nameLength,
-                                 &sqlType, &size, &scale, &nullable));
+        d->check(SQLDescribeColW(stmt, SQLUSMALLINT(c + 1), name, SQLSMALLINT(std::size(name)), &nameLength, &sqlType,
+                                 &size, &scale, &nullable));
         Column& col = columns[c];
         col.def.name = stringOf(name, qMin<SQLLEN>(nameLength, 255) * SQLLEN(sizeof(SQLWCHAR)));
         col.def.precision = int(size);
         col.def.scale = scale;
         col.kind = kindOf(sqlType, scale, col.def.type);
         switch (col.kind) {
-        case Kind::Integer: col.cType = SQL_C_SBIGINT; col.width = sizeof(SQLBIGINT); break;
-        case Kind::Float: col.cType = SQL_C_DOUBLE; col.width = sizeof(double); break;
-        case Kind::Date: col.cType = SQL_C_TYPE_DATE; col.width = sizeof(DATE_STRUCT); break;
-        case Kind::Timestamp: col.cType = SQL_C_TYPE_TIMESTAMP; col.width = sizeof(TIMESTAMP_STRUCT); break;
-        case Kind::Time: col.cType = SQL_C_TYPE_TIME; col.width = sizeof(TIME_STRUCT); break;
+        case Kind::Integer:
+            col.cType = SQL_C_SBIGINT;
+            col.width = sizeof(SQLBIGINT);
+            break;
+        case Kind::Float:
+            col.cType = SQL_C_DOUBLE;
+            col.width = sizeof(double);
+            break;
+        case Kind::Date:
+            col.cType = SQL_C_TYPE_DATE;
+            col.width = sizeof(DATE_STRUCT);
+            break;
+        case Kind::Timestamp:
+            col.cType = SQL_C_TYPE_TIMESTAMP;
+            col.width = sizeof(TIMESTAMP_STRUCT);
+            break;
+        case Kind::Time:
+            col.cType = SQL_C_TYPE_TIME;
+            col.width = sizeof(TIME_STRUCT);
+            break;
         case Kind::Text: {
             const SQLULEN chars = (size == 0 || size > kLongTextChars) ? kLongTextChars : size;
             col.cType = SQL_C_WCHAR;
@@ -310,8 +315,8 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
                 const char* cell = col.buffer + size_t(col.width) * i;
                 if (ind == SQL_NULL_DATA) {
                     static const QMetaType types[] = {QMetaType(QMetaType::LongLong), QMetaType(QMetaType::Double),
-                                                      QMetaType(QMetaType::QDate), QMetaType(QMetaType::QDateTime),
-                                                      QMetaType(QMetaType::QTime), QMetaType(QMetaType::QString)};
+                                                      QMetaType(QMetaType::QDate),    QMetaType(QMetaType::QDateTime),
+                                                      QMetaType(QMetaType::QTime),    QMetaType(QMetaType::QString)};
                     row[c] = QVariant(types[int(col.kind)]);
                     continue;
                 }
@@ -378,4 +383,4 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
     return true;
 }
 
-} // namespace pf
+}   // namespace pf

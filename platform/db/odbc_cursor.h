@@ -24,15 +24,14 @@ public:
     // Runs the positional text ("?" for each parameter) and reads every row.
     // Returns false (nothing read) when a text value did not fit its column
     // buffer; the caller then reads the statement another way.
-    bool run(const QString& positionalSql, const QVector<Param>& values, QVector<FieldDef>& fields,
-             QVector<Row>& rows);
+    bool run(const QString& positionalSql, const QVector<Param>& values, QVector<FieldDef>& fields, QVector<Row>& rows);
 
-    bool usable() const;         // the connection it was made on is still open
-    void release();              // frees the handle (the connection is closing)
+    bool usable() const;   // the connection it was made on is still open
+    void release();        // frees the handle (the connection is closing)
 
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
 
-} // namespace pf
+}   // namespace pf

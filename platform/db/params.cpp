@@ -12,21 +12,13 @@ namespace pf {
 void Param::setValue(const QVariant& v)
 {
     switch (v.typeId()) {
-    case QMetaType::QDateTime:
-        setDateTime(v.toDateTime());
-        break;
-    case QMetaType::QDate:
-        setDate(v.toDate());
-        break;
+    case QMetaType::QDateTime: setDateTime(v.toDateTime()); break;
+    case QMetaType::QDate: setDate(v.toDate()); break;
     case QMetaType::Int:
     case QMetaType::LongLong:
     case QMetaType::UInt:
-    case QMetaType::Short:
-        setInteger(v.toLongLong());
-        break;
-    case QMetaType::Double:
-        setFloat(v.toDouble());
-        break;
+    case QMetaType::Short: setInteger(v.toLongLong()); break;
+    case QMetaType::Double: setFloat(v.toDouble()); break;
     default:
         if (v.isNull())
             value_ = QVariant();
@@ -143,4 +135,4 @@ void Statement::run(Connection* connection, QSqlQuery& query)
         throw toDbError(query.lastError());
 }
 
-} // namespace pf
+}   // namespace pf

@@ -16,17 +16,33 @@ enum class ParamType { Unknown, DateTime, Integer, Text, Float };
 // One named parameter of a statement (":data" is the parameter "data").
 class Param {
 public:
-    explicit Param(QString name = {}) : name_(std::move(name)) {}
+    explicit Param(QString name = {}) : name_(std::move(name)) { }
 
     const QString& name() const { return name_; }
     ParamType type() const { return type_; }
     const QVariant& value() const { return value_; }
 
-    void setDateTime(const QDateTime& v) { type_ = ParamType::DateTime; value_ = v; }
+    void setDateTime(const QDateTime& v)
+    {
+        type_ = ParamType::DateTime;
+        value_ = v;
+    }
     void setDate(const QDate& v) { setDateTime(v.startOfDay()); }
-    void setInteger(qint64 v) { type_ = ParamType::Integer; value_ = v; }
-    void setText(const QString& v) { type_ = ParamType::Text; value_ = v; }
-    void setFloat(double v) { type_ = ParamType::Float; value_ = v; }
+    void setInteger(qint64 v)
+    {
+        type_ = ParamType::Integer;
+        value_ = v;
+    }
+    void setText(const QString& v)
+    {
+        type_ = ParamType::Text;
+        value_ = v;
+    }
+    void setFloat(double v)
+    {
+        type_ = ParamType::Float;
+        value_ = v;
+    }
     void setValue(const QVariant& v);
     void clear() { value_ = QVariant(); }
 
@@ -63,4 +79,4 @@ private:
     QVector<Param> params_;
 };
 
-} // namespace pf
+}   // namespace pf

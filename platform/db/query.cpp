@@ -17,27 +17,20 @@ FieldType fieldTypeOf(int id)
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
     case QMetaType::Short:
-    case QMetaType::UShort:
-        return FieldType::Integer;
+    case QMetaType::UShort: return FieldType::Integer;
     case QMetaType::Double:
-    case QMetaType::Float:
-        return FieldType::Float;
-    case QMetaType::QDate:
-        return FieldType::Date;
+    case QMetaType::Float: return FieldType::Float;
+    case QMetaType::QDate: return FieldType::Date;
     case QMetaType::QDateTime:
-    case QMetaType::QTime:
-        return FieldType::DateTime;
-    case QMetaType::Bool:
-        return FieldType::Boolean;
+    case QMetaType::QTime: return FieldType::DateTime;
+    case QMetaType::Bool: return FieldType::Boolean;
     case QMetaType::QString:
-    case QMetaType::QByteArray:
-        return FieldType::Text;
-    default:
-        return FieldType::Unknown;
+    case QMetaType::QByteArray: return FieldType::Text;
+    default: return FieldType::Unknown;
     }
 }
 
-Query::Query(QObject* parent) : DataSet(parent) {}
+Query::Query(QObject* parent) : DataSet(parent) { }
 
 Query::~Query() = default;
 
@@ -100,4 +93,4 @@ int Command::execute()
     return query.numRowsAffected();
 }
 
-} // namespace pf
+}   // namespace pf

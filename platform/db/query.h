@@ -38,7 +38,7 @@ private:
 class Command : public QObject {
     Q_OBJECT
 public:
-    explicit Command(QObject* parent = nullptr) : QObject(parent) {}
+    explicit Command(QObject* parent = nullptr) : QObject(parent) { }
 
     Connection* connection() const { return connection_; }
     void setConnection(Connection* connection) { connection_ = connection; }
@@ -57,4 +57,4 @@ private:
 
 FieldType fieldTypeOf(int metaTypeId);
 
-} // namespace pf
+}   // namespace pf

@@ -23,4 +23,4 @@ DbError toDbError(const QSqlError& error)
     return DbError(text, state);
 }
 
-} // namespace pf
+}   // namespace pf

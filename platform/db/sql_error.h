@@ -9,4 +9,4 @@ namespace pf {
 // Turns a Qt Sql error into our error type, keeping the driver's SQLSTATE.
 DbError toDbError(const QSqlError& error);
 
-} // namespace pf
+}   // namespace pf

@@ -26,7 +26,7 @@ void runBound(Connection* connection, const QString& sql, const QVariantList& bi
         throw toDbError(query.lastError());
 }
 
-} // namespace
+}   // namespace
 
 void Table::readRows(QVector<FieldDef>& fields, QVector<Row>& rows)
 {
@@ -142,10 +142,10 @@ void Table::remove()
     if (state() != State::Browse || isEmpty())
         return;
     QVariantList binds;
-    const QString sql = QStringLiteral("delete from %1 where ").arg(tableName_) +
-                        whereOf(rows()[currentRowIndex()], binds);
+    const QString sql =
+        QStringLiteral("delete from %1 where ").arg(tableName_) + whereOf(rows()[currentRowIndex()], binds);
     runBound(connection(), sql, binds);
     refresh();
 }
 
-} // namespace pf
+}   // namespace pf

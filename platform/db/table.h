@@ -10,15 +10,15 @@ namespace pf {
 class Table : public DataSet {
     Q_OBJECT
 public:
-    explicit Table(QObject* parent = nullptr) : DataSet(parent) {}
+    explicit Table(QObject* parent = nullptr) : DataSet(parent) { }
 
     void setTableName(const QString& name) { tableName_ = name; }
     const QString& tableName() const { return tableName_; }
 
     void insert();   // starts a new row
     void append() { insert(); }
-    void edit();     // an empty table starts a new row instead
-    void post();     // writes the edited or new row; throws DbError
+    void edit();   // an empty table starts a new row instead
+    void post();   // writes the edited or new row; throws DbError
     void cancel();
     void remove();   // deletes the current row
 
@@ -32,4 +32,4 @@ private:
     Row original_;
 };
 
-} // namespace pf
+}   // namespace pf

@@ -51,4 +51,4 @@ QString dateTimeText(const QDateTime& moment)
     return moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
-} // namespace pf::sql
+}   // namespace pf::sql

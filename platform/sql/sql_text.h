@@ -23,4 +23,4 @@ QString dateText(const QDate& date);
 // Day-first text for to_date(..., 'DD.MM.YYYY HH24:MI:SS').
 QString dateTimeText(const QDateTime& moment);
 
-} // namespace pf::sql
+}   // namespace pf::sql

@@ -12,7 +12,7 @@ namespace {
 bool terminatedFlag = false;
 QPointer<Form> mainFormPtr;
 QDate fixedToday;
-}
+}   // namespace
 
 QDate Application::today()
 {
@@ -65,4 +65,4 @@ HourglassCursor::~HourglassCursor()
     QApplication::restoreOverrideCursor();
 }
 
-} // namespace pf
+}   // namespace pf

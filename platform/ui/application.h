@@ -32,4 +32,4 @@ public:
     HourglassCursor& operator=(const HourglassCursor&) = delete;
 };
 
-} // namespace pf
+}   // namespace pf

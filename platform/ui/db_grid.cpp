@@ -5,7 +5,7 @@
 
 namespace pf {
 
-DataSetModel::DataSetModel(QObject* parent) : QAbstractTableModel(parent) {}
+DataSetModel::DataSetModel(QObject* parent) : QAbstractTableModel(parent) { }
 
 void DataSetModel::setDataSet(DataSet* dataSet)
 {
@@ -78,12 +78,9 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-    case Qt::ToolTipRole:
-        return textOf(index.row(), index.column());
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(columns_[index.column()].alignment);
-    case Qt::FontRole:
-        return styleOf(index.row(), index.column()).font;
+    case Qt::ToolTipRole: return textOf(index.row(), index.column());
+    case Qt::TextAlignmentRole: return QVariant::fromValue(columns_[index.column()].alignment);
+    case Qt::FontRole: return styleOf(index.row(), index.column()).font;
     case Qt::ForegroundRole: {
         const QColor c = styleOf(index.row(), index.column()).foreground;
         return c.isValid() ? QVariant(c) : QVariant();
@@ -92,8 +89,7 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const
         const QColor c = styleOf(index.row(), index.column()).background;
         return c.isValid() ? QVariant(c) : QVariant();
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -108,17 +104,14 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return columns_[section].title;
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case Qt::AccessibleTextRole: return columns_[section].title;
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::FontRole: {
         QFont f = baseFont_;
         f.setBold(true);
         return f;
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -137,17 +130,16 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), model_(new DataSetModel(th
     QFont titleFont = horizontalHeader()->font();
     titleFont.setBold(true);
     horizontalHeader()->setFont(titleFont);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (syncing_ || !current.isValid())
-                    return;
-                DataSet* ds = model_->dataSet();
-                if (ds && ds->active() && ds->recNo() != current.row() + 1) {
-                    syncing_ = true;
-                    ds->setRecNo(current.row() + 1);
-                    syncing_ = false;
-                }
-            });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        if (syncing_ || !current.isValid())
+            return;
+        DataSet* ds = model_->dataSet();
+        if (ds && ds->active() && ds->recNo() != current.row() + 1) {
+            syncing_ = true;
+            ds->setRecNo(current.row() + 1);
+            syncing_ = false;
+        }
+    });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         applyColumns();
         followCursor();
@@ -211,4 +203,4 @@ void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)
         emit rowDoubleClicked();
 }
 
-} // namespace pf
+}   // namespace pf

@@ -16,10 +16,7 @@ namespace pf {
 class DataSource : public QObject {
     Q_OBJECT
 public:
-    explicit DataSource(DataSet* dataSet = nullptr, QObject* parent = nullptr)
-        : QObject(parent), dataSet_(dataSet)
-    {
-    }
+    explicit DataSource(DataSet* dataSet = nullptr, QObject* parent = nullptr) : QObject(parent), dataSet_(dataSet) { }
     DataSet* dataSet() const { return dataSet_; }
     void setDataSet(DataSet* dataSet) { dataSet_ = dataSet; }
 
@@ -48,7 +45,7 @@ struct CellStyle {
 // The row a cell belongs to, for reading its other fields.
 class GridRow {
 public:
-    GridRow(DataSet* dataSet, int index) : dataSet_(dataSet), index_(index) {}
+    GridRow(DataSet* dataSet, int index) : dataSet_(dataSet), index_(index) { }
     Field fieldByName(const QString& name) const { return dataSet_->fieldAt(index_, name); }
     int index() const { return index_; }
 
@@ -121,4 +118,4 @@ private:
     bool syncing_ = false;
 };
 
-} // namespace pf
+}   // namespace pf

@@ -17,7 +17,7 @@ namespace pf {
 namespace {
 ModalDriver modalDriver;
 QList<QPointer<Form>> modalStack;
-}
+}   // namespace
 
 void setModalDriver(ModalDriver driver)
 {
@@ -148,4 +148,4 @@ void Form::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-} // namespace pf
+}   // namespace pf

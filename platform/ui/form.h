@@ -41,7 +41,7 @@ public:
     static Form* activeForm();   // the innermost modal window shown
 
 protected:
-    virtual void formActivate() {}
+    virtual void formActivate() { }
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void done(int r) override;
@@ -57,4 +57,4 @@ private:
 using ModalDriver = std::function<ModalResult(Form&)>;
 void setModalDriver(ModalDriver driver);
 
-} // namespace pf
+}   // namespace pf

@@ -13,4 +13,4 @@ void reportHandlerError(const std::exception& error)
         showError(QString::fromLocal8Bit(error.what()));
 }
 
-} // namespace pf
+}   // namespace pf

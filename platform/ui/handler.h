@@ -10,8 +10,7 @@ namespace pf {
 void reportHandlerError(const std::exception& error);
 
 // Runs a handler; a database error ends it and is shown in the error box.
-template <class Fn>
-void guarded(Fn&& fn)
+template <class Fn> void guarded(Fn&& fn)
 {
     try {
         std::forward<Fn>(fn)();
@@ -27,4 +26,4 @@ QMetaObject::Connection on(Sender* sender, Signal signal, QObject* context, Fn f
     return QObject::connect(sender, signal, context, [fn]() { guarded(fn); });
 }
 
-} // namespace pf
+}   // namespace pf

@@ -39,7 +39,7 @@ public:
 StandardMessages standardMessages;
 MessageService* current = &standardMessages;
 
-} // namespace
+}   // namespace
 
 void setMessageService(MessageService* service)
 {
@@ -56,4 +56,4 @@ void showError(const QString& text)
     messageBox(text, QStringLiteral("Ошибка"), MsgIcon::Error);
 }
 
-} // namespace pf
+}   // namespace pf

@@ -18,10 +18,9 @@ public:
 // nullptr restores the standard message boxes.
 void setMessageService(MessageService* service);
 
-MsgResult messageBox(const QString& text, const QString& caption, MsgIcon icon,
-                     MsgButtons buttons = MsgButtons::Ok);
+MsgResult messageBox(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok);
 
 // The standard error box: caption "Ошибка", error icon, one OK button.
 void showError(const QString& text);
 
-} // namespace pf
+}   // namespace pf

@@ -9,7 +9,7 @@ namespace {
 
 class MaskStyle : public QProxyStyle {
 public:
-    explicit MaskStyle(QChar mask) : mask_(mask) {}
+    explicit MaskStyle(QChar mask) : mask_(mask) { }
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override
     {
@@ -22,7 +22,7 @@ private:
     QChar mask_;
 };
 
-} // namespace
+}   // namespace
 
 void setPasswordChar(QLineEdit* edit, QChar mask)
 {
@@ -32,4 +32,4 @@ void setPasswordChar(QLineEdit* edit, QChar mask)
     edit->setEchoMode(QLineEdit::Password);
 }
 
-} // namespace pf
+}   // namespace pf

@@ -9,4 +9,4 @@ namespace pf {
 // Shows the given character in place of each typed character.
 void setPasswordChar(QLineEdit* edit, QChar mask);
 
-} // namespace pf
+}   // namespace pf

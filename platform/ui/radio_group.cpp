@@ -28,4 +28,4 @@ void RadioGroup::setItemIndex(int index)
         b->setChecked(true);
 }
 
-} // namespace pf
+}   // namespace pf

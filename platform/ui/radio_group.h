@@ -12,7 +12,7 @@ class RadioGroup : public QGroupBox {
 public:
     explicit RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
 
-    int itemIndex() const;       // -1 when none is chosen
+    int itemIndex() const;   // -1 when none is chosen
     void setItemIndex(int index);
     QRadioButton* item(int index) const { return buttons_.value(index); }
     int count() const { return buttons_.size(); }
@@ -25,4 +25,4 @@ private:
     QList<QRadioButton*> buttons_;
 };
 
-} // namespace pf
+}   // namespace pf

@@ -64,8 +64,8 @@ TEST_F(JournalWindowTest, ShowsTodaysFirstShiftWithTwelveColumns)
         EXPECT_TRUE(Form1->RadioButton1->isChecked());
         EXPECT_TRUE(Form1->RadioButton1->font().bold());
         EXPECT_FALSE(Form1->CBox1->isChecked());
-        const QStringList titles = {"Фамилия И.О.", "Марка изделия", "Операция", "Вид",   "Цвет",   "Часы",
-                                    "Кол-во",       "Брак",          "Итого (р.)", "Премия (%)", "OK", "Заведен"};
+        const QStringList titles = {"Фамилия И.О.", "Марка изделия", "Операция",   "Вид",        "Цвет", "Часы",
+                                    "Кол-во",       "Брак",          "Итого (р.)", "Премия (%)", "OK",   "Заведен"};
         auto* model = Form1->DBGrid2->gridModel();
         ASSERT_EQ(model->columnCount(), titles.size());
         for (int c = 0; c < titles.size(); ++c) {
@@ -188,7 +188,9 @@ TEST_F(JournalWindowTest, DoubleClickTogglesTheMarkAndKeepsTheRow)
     const int b = plant->addPosition(plant->petrova, kMonday, 1, 1, 1, 0, "да");
     const int extra = db->scalar("insert into accounts_dep.person(fio) values ('Яковлев Я.Я.') returning id").toInt();
     const int c = plant->addPosition(extra, kMonday, 1, 1, 1, 0, "");
-    auto mark = [&](int id) { return db->scalar(QString("select ok from accounts_dep.smena where id=%1").arg(id)).toString(); };
+    auto mark = [&](int id) {
+        return db->scalar(QString("select ok from accounts_dep.smena where id=%1").arg(id)).toString();
+    };
     inJournal(kMonday, [&] {
         pf::Query* q = DataModule6->Smena1;
         q->setRecNo(1);
@@ -214,10 +216,13 @@ TEST_F(JournalWindowTest, DoubleClickTogglesTheMarkAndKeepsTheRow)
 TEST_F(JournalWindowTest, MastersDoubleClickChangesNothing)
 {
     const int a = plant->addPosition(plant->ivanov, kMonday, 1, 1, 1, 0, "no");
-    inJournal(kMonday, [&] {
-        Form1->DBGrid2DblClick();
-        EXPECT_EQ(db->scalar(QString("select ok from accounts_dep.smena where id=%1").arg(a)).toString(), "no");
-    }, build::kWordMaster);
+    inJournal(
+        kMonday,
+        [&] {
+            Form1->DBGrid2DblClick();
+            EXPECT_EQ(db->scalar(QString("select ok from accounts_dep.smena where id=%1").arg(a)).toString(), "no");
+        },
+        build::kWordMaster);
 }
 
 TEST_F(JournalWindowTest, DoubleClickOnAnEmptyShiftDoesNothing)
@@ -302,4 +307,4 @@ TEST_F(DeletePositionTest, FailedUpkeepUndoesTheDelete)
     EXPECT_EQ(db->count("accounts_dep.smena"), 1);
 }
 
-} // namespace
+}   // namespace

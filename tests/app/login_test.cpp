@@ -55,7 +55,7 @@ struct RoleCase {
     int productKind;
 };
 
-class LoginTest : public kit::ClientTest {};
+class LoginTest : public kit::ClientTest { };
 
 TEST_F(LoginTest, EachRoleDisablesItsControls)
 {
@@ -147,10 +147,10 @@ TEST_F(VersionGateTest, NewerClientRecordsItsStamp)
         const char* row;
         const char* after;
     } cases[] = {
-        {"0, 0", "20240601.25509"},                 // the template's first row
-        {"20240601, 25509", "20240601.25509"},      // same stamp: nothing to write
-        {"20240601, 25000", "20240601.25509"},      // same day, earlier time
-        {"20240531, 86000", "20240601.25509"},      // earlier day, later time of day
+        {"0, 0", "20240601.25509"},              // the template's first row
+        {"20240601, 25509", "20240601.25509"},   // same stamp: nothing to write
+        {"20240601, 25000", "20240601.25509"},   // same day, earlier time
+        {"20240531, 86000", "20240601.25509"},   // earlier day, later time of day
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
@@ -175,7 +175,7 @@ TEST_F(VersionGateTest, OlderClientIsRefusedAndWritesNothing)
                         pf::MsgIcon::Error);
         EXPECT_FALSE(app::createWindows({db->name(), "127.0.0.1"}));
         EXPECT_TRUE(pf::Application::terminated());
-        EXPECT_TRUE(Form23->Timer1->isActive());      // ends the client even if the message stays open
+        EXPECT_TRUE(Form23->Timer1->isActive());   // ends the client even if the message stays open
         EXPECT_EQ(stored(), QString(row).remove(' ').replace(',', '.'));
         app::destroyWindows();
         pf::Application::resetTerminated();
@@ -200,4 +200,4 @@ TEST_F(VersionGateTest, EmptyVersionTableGetsTheClientsRow)
     EXPECT_EQ(DataModule6->FixDelim("1,5"), "1.5");
 }
 
-} // namespace
+}   // namespace

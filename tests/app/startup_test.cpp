@@ -24,7 +24,7 @@ const QString kOptions = QStringLiteral(
 QString expected(const QString& database, const QString& server)
 {
     return "DRIVER={PostgreSQL UNICODE};DATABASE=" + database + ";SERVER=" + server +
-           kOptions.arg(QLatin1String(build::kDbPassword));
+        kOptions.arg(QLatin1String(build::kDbPassword));
 }
 
 TEST(ConnectionString, FromTheCommandLineOrTheDefault)
@@ -34,11 +34,11 @@ TEST(ConnectionString, FromTheCommandLineOrTheDefault)
         QStringList params;
         QString database, server;
     } cases[] = {
-        {{}, "brusk_erp", defaultServer},                            // no parameters
-        {{"other_db"}, "brusk_erp", defaultServer},                  // parameter 1 alone is ignored
-        {{"other_db", ""}, "brusk_erp", defaultServer},              // empty parameter 2 too
-        {{"other_db", "10.1.2.3"}, "other_db", "10.1.2.3"},          // both given
-        {{"", "db.plant.local"}, "", "db.plant.local"},              // empty database name kept
+        {{}, "brusk_erp", defaultServer},                     // no parameters
+        {{"other_db"}, "brusk_erp", defaultServer},           // parameter 1 alone is ignored
+        {{"other_db", ""}, "brusk_erp", defaultServer},       // empty parameter 2 too
+        {{"other_db", "10.1.2.3"}, "other_db", "10.1.2.3"},   // both given
+        {{"", "db.plant.local"}, "", "db.plant.local"},       // empty database name kept
     };
     for (const Case& c : cases)
         EXPECT_EQ(app::connectionString(c.params).toStdString(), expected(c.database, c.server).toStdString())
@@ -46,7 +46,7 @@ TEST(ConnectionString, FromTheCommandLineOrTheDefault)
     EXPECT_FALSE(app::connectionString(QStringList()).endsWith(';'));
 }
 
-class StartupTest : public kit::ClientTest {};
+class StartupTest : public kit::ClientTest { };
 
 TEST_F(StartupTest, UnreachableServerShowsOneMessageAndEnds)
 {
@@ -54,10 +54,10 @@ TEST_F(StartupTest, UnreachableServerShowsOneMessageAndEnds)
     EXPECT_FALSE(app::createWindows({"brusk_erp", "127.0.0.9"}));
     EXPECT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(pf::Application::terminated());
-    EXPECT_EQ(Form23, nullptr);          // no login dialog
+    EXPECT_EQ(Form23, nullptr);   // no login dialog
     ASSERT_NE(Form1, nullptr);
     EXPECT_EQ(Form1->CurQuery, DataModule6->Smena1);
-    EXPECT_NE(Form135, nullptr);         // the other windows are still created
+    EXPECT_NE(Form135, nullptr);   // the other windows are still created
     EXPECT_TRUE(modals.opened().empty());
 }
 
@@ -107,4 +107,4 @@ TEST_F(StartupTest, EveryWindowIsCreatedOnceAndTheLoginShows)
     EXPECT_EQ(seen.size(), 30);
 }
 
-} // namespace
+}   // namespace

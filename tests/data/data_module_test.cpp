@@ -10,7 +10,7 @@ struct DelimCase {
     const char* fixed;
 };
 
-class FixDelimCases : public ::testing::TestWithParam<DelimCase> {};
+class FixDelimCases : public ::testing::TestWithParam<DelimCase> { };
 
 TEST_P(FixDelimCases, ReplacesOnlyTheFirstSeparator)
 {
@@ -67,4 +67,4 @@ TEST_F(CheckCountTest, EmptyMessageGivesAnEmptyBox)
     EXPECT_TRUE(module.CheckCount("select 2 as cnt", ""));
 }
 
-} // namespace
+}   // namespace

@@ -32,7 +32,7 @@ TEST_F(ShiftQueriesTest, ShowWorkersFoundByIdOrByCodeOnly)
 {
     plant.addPosition(plant.ivanov, day, 1, 8, 10, 2);
     plant.addPosition(plant.codeOnly, day, 1, 4);
-    plant.addPosition(999999, day, 1, 4);          // no such person: hidden
+    plant.addPosition(999999, day, 1, 4);   // no such person: hidden
     plant.addPosition(plant.petrova, day, 2, 6);
     plant.addPosition(plant.petrova, day.addDays(1), 1, 6);
 
@@ -111,4 +111,4 @@ TEST_F(ShiftQueriesTest, CataloguesAndMonthTimesheetOpen)
     EXPECT_TRUE(t->fieldByName("d1").isNull());
 }
 
-} // namespace
+}   // namespace

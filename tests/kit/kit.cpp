@@ -29,7 +29,7 @@ pf::Connection& adminConnection()
     return *admin;
 }
 
-} // namespace
+}   // namespace
 
 TestDatabase::TestDatabase()
     : name_(QStringLiteral("tabel_t%1_%2").arg(getpid()).arg(databaseCounter.fetchAndAddRelaxed(1)))
@@ -85,8 +85,7 @@ pf::MsgResult ScriptedMessages::show(const QString& text, const QString& caption
 {
     shown_.push_back({text, caption, icon, buttons});
     if (expected_.empty()) {
-        ADD_FAILURE() << "unexpected message box \"" << text.toStdString() << "\" (" << caption.toStdString()
-                      << ")";
+        ADD_FAILURE() << "unexpected message box \"" << text.toStdString() << "\" (" << caption.toStdString() << ")";
         return buttons == pf::MsgButtons::YesNo ? pf::MsgResult::No : pf::MsgResult::Ok;
     }
     const Expected e = expected_.front();
@@ -188,4 +187,4 @@ void ClientTest::login(const QString& word, std::function<void()> inJournal)
     Form23->Button1->click();
 }
 
-} // namespace kit
+}   // namespace kit

@@ -26,9 +26,9 @@ public:
     QString connectionString() const;
     pf::Connection& connection() { return connection_; }
 
-    void exec(const QString& sql);                // throws pf::DbError
-    QVariant scalar(const QString& sql);          // first column of the first row, or invalid
-    int count(const QString& fromWhere);          // select count(*) from <fromWhere>
+    void exec(const QString& sql);         // throws pf::DbError
+    QVariant scalar(const QString& sql);   // first column of the first row, or invalid
+    int count(const QString& fromWhere);   // select count(*) from <fromWhere>
 
 private:
     QString name_;
@@ -53,8 +53,7 @@ public:
         pf::MsgButtons buttons;
     };
 
-    pf::MsgResult show(const QString& text, const QString& caption, pf::MsgIcon icon,
-                       pf::MsgButtons buttons) override;
+    pf::MsgResult show(const QString& text, const QString& caption, pf::MsgIcon icon, pf::MsgButtons buttons) override;
 
     void expect(const QString& text, const QString& caption, pf::MsgResult answer = pf::MsgResult::Ok);
     void expect(const QString& text, const QString& caption, pf::MsgIcon icon,
@@ -109,4 +108,4 @@ protected:
     std::unique_ptr<TestDatabase> db;
 };
 
-} // namespace kit
+}   // namespace kit

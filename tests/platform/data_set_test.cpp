@@ -153,4 +153,4 @@ TEST_F(DataSetTest, TransactionRollsBackUnlessCommitted)
     EXPECT_EQ(db.count("accounts_dep.vid_oper where vid='Пайка'"), 1);
 }
 
-} // namespace
+}   // namespace

@@ -9,8 +9,11 @@ namespace {
 MemoryDataSet workers()
 {
     using pf::FieldType;
-    return MemoryDataSet({{"id", FieldType::Integer}, {"fio", FieldType::Text}, {"marka", FieldType::Text},
-                          {"naimen", FieldType::Integer}, {"id_level", FieldType::Float},
+    return MemoryDataSet({{"id", FieldType::Integer},
+                          {"fio", FieldType::Text},
+                          {"marka", FieldType::Text},
+                          {"naimen", FieldType::Integer},
+                          {"id_level", FieldType::Float},
                           {"b_excluded", FieldType::Integer}},
                          {
                              {1, QString("Иванов И.И."), QString("КС-12"), 0, 2.0, 0},
@@ -38,7 +41,7 @@ struct FilterCase {
     QList<int> ids;
 };
 
-class FilterCases : public ::testing::TestWithParam<FilterCase> {};
+class FilterCases : public ::testing::TestWithParam<FilterCase> { };
 
 TEST_P(FilterCases, KeepsMatchingRows)
 {
@@ -48,17 +51,12 @@ TEST_P(FilterCases, KeepsMatchingRows)
 
 INSTANTIATE_TEST_SUITE_P(
     Expressions, FilterCases,
-    ::testing::Values(FilterCase{"fio like 'Ив%'", {1, 2}},          // a search box: any letter case
-                      FilterCase{"marka like '%12%'", {1, 3, 15}},
-                      FilterCase{"marka like 'КС-12'", {1}},
-                      FilterCase{"marka like 'КС-1_'", {1}},
-                      FilterCase{"naimen=0", {1, 3, 16}},
-                      FilterCase{"id=15", {15}},
-                      FilterCase{"id_level=2 and b_excluded=0", {1, 15, 16}},
-                      FilterCase{"fio like 'O''B%'", {15}},
-                      FilterCase{"id>2 and not (naimen=1)", {3, 16}},
-                      FilterCase{"id<>1 and id!=2 and id<=15", {3, 15}},
-                      FilterCase{"", {1, 2, 3, 15, 16}}));
+    ::testing::Values(FilterCase{"fio like 'Ив%'", {1, 2}},   // a search box: any letter case
+                      FilterCase{"marka like '%12%'", {1, 3, 15}}, FilterCase{"marka like 'КС-12'", {1}},
+                      FilterCase{"marka like 'КС-1_'", {1}}, FilterCase{"naimen=0", {1, 3, 16}},
+                      FilterCase{"id=15", {15}}, FilterCase{"id_level=2 and b_excluded=0", {1, 15, 16}},
+                      FilterCase{"fio like 'O''B%'", {15}}, FilterCase{"id>2 and not (naimen=1)", {3, 16}},
+                      FilterCase{"id<>1 and id!=2 and id<=15", {3, 15}}, FilterCase{"", {1, 2, 3, 15, 16}}));
 
 TEST(Filter, UnknownFieldOrBadSyntaxIsAnError)
 {
@@ -111,4 +109,4 @@ TEST(DataSetCursor, MovesLikeASnapshotCursor)
     EXPECT_EQ(ds.recordCount(), 0);
 }
 
-} // namespace
+}   // namespace

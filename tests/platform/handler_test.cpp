@@ -10,7 +10,7 @@
 
 namespace {
 
-class HandlerTest : public kit::UiTest {};
+class HandlerTest : public kit::UiTest { };
 
 TEST_F(HandlerTest, DatabaseErrorEndsTheHandlerWithOneErrorBox)
 {
@@ -75,4 +75,4 @@ TEST_F(HandlerTest, EscClicksTheCancelButton)
     EXPECT_EQ(clicks, 1);
 }
 
-} // namespace
+}   // namespace

@@ -29,4 +29,4 @@ TEST(SqlText, DatesAreDayFirst)
     EXPECT_EQ(pf::sql::dateTimeText(QDateTime(QDate(2024, 12, 31), QTime(7, 5, 9))), "31.12.2024 07:05:09");
 }
 
-} // namespace
+}   // namespace

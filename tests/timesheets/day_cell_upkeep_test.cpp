@@ -190,4 +190,4 @@ TEST_F(UpkeepTest, ConcurrentFirstSavesMakeOneRow)
     EXPECT_EQ(shiftCell(plant.ivanov, 1, 5).toInt(), 3);
 }
 
-} // namespace
+}   // namespace
