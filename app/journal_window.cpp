@@ -338,8 +338,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::selectShift(int shift, QRadioButton* button)
 {
-    const pf::DataSource* sources[] = {DataSource1, DataSource2, DataSource3, DataSource4};
-    DBGrid2->setDataSource(const_cast<pf::DataSource*>(sources[shift - 1]));
+    pf::DataSource* const sources[] = {DataSource1, DataSource2, DataSource3, DataSource4};
+    DBGrid2->setDataSource(sources[shift - 1]);
     for (QRadioButton* b : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
         QFont f = b->font();
         f.setBold(b == button);
@@ -401,22 +401,25 @@ void TForm1::DBGrid2DrawColumnCell(const pf::GridColumn& column, const pf::GridR
     style.foreground = (ok == QLatin1String("ok") || ok == QStringLiteral("да")) ? kGreen : kRed;
 }
 
-void TForm1::Button1Click()
+void TForm1::showPositionDialog()
 {
     CurQuery = shiftQuery();
     Form11->showModal();
+}
+
+void TForm1::Button1Click()
+{
+    showPositionDialog();
 }
 
 void TForm1::Button2Click()
 {
-    CurQuery = shiftQuery();
-    Form11->showModal();
+    showPositionDialog();
 }
 
 void TForm1::N21Click()
 {
-    CurQuery = shiftQuery();
-    Form11->showModal();
+    showPositionDialog();
 }
 
 void TForm1::Button3Click()

@@ -118,6 +118,7 @@ private:
     void reopenShifts();
     void markDayOff();
     void openWindow(pf::Form* window);
+    void showPositionDialog();   // the position dialog over the current shift
 };
 
 extern TForm1* Form1;

@@ -3,7 +3,6 @@
 #include "data_set.h"
 #include "db_error.h"
 
-#include <QLocale>
 #include <cmath>
 
 namespace pf {

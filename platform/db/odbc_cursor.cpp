@@ -64,7 +64,7 @@ struct Column {
     SQLLEN* indicator = nullptr;
 };
 
-Kind kindOf(SQLSMALLINT sqlType, SQLSMALLINT scale, FieldType& fieldType)
+Kind kindOf(SQLSMALLINT sqlType, FieldType& fieldType)
 {
     switch (sqlType) {
     case SQL_INTEGER:
@@ -76,7 +76,6 @@ Kind kindOf(SQLSMALLINT sqlType, SQLSMALLINT scale, FieldType& fieldType)
     case SQL_REAL:
     case SQL_FLOAT:
     case SQL_DOUBLE:
-        (void)scale;
         fieldType = FieldType::Float;
         return Kind::Float;
     case SQL_TYPE_DATE:
@@ -251,7 +250,7 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
         col.def.name = stringOf(name, qMin<SQLLEN>(nameLength, 255) * SQLLEN(sizeof(SQLWCHAR)));
         col.def.precision = int(size);
         col.def.scale = scale;
-        col.kind = kindOf(sqlType, scale, col.def.type);
+        col.kind = kindOf(sqlType, col.def.type);
         switch (col.kind) {
         case Kind::Integer:
             col.cType = SQL_C_SBIGINT;
