@@ -66,8 +66,13 @@ CellStyle DataSetModel::styleOf(int row, int column) const
     const GridColumn& col = columns_[column];
     style.font.setBold(col.bold);
     style.foreground = col.color;
-    if (hook_ && dataSet_)
-        hook_(col, GridRow(dataSet_, row), style);
+    if (hook_ && dataSet_) {
+        // Painting cannot show an error box: a failing hook leaves the default style.
+        try {
+            hook_(col, GridRow(dataSet_, row), style);
+        } catch (const std::exception&) {
+        }
+    }
     return style;
 }
 
