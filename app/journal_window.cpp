@@ -298,9 +298,9 @@ void TForm1::openWindow(pf::Form* window)
 
 void TForm1::reopenShifts()
 {
-    for (pf::Query* q : {DataModule6->Smena1, DataModule6->Smena2, DataModule6->Smena3, DataModule6->Smena4})
+    for (pf::Query* q : DataModule6->shiftQueries())
         q->close();
-    for (pf::Query* q : {DataModule6->Smena1, DataModule6->Smena2, DataModule6->Smena3, DataModule6->Smena4}) {
+    for (pf::Query* q : DataModule6->shiftQueries()) {
         q->paramByName(QStringLiteral("data")).setDate(DateT->date());
         q->open();
     }

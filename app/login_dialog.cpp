@@ -59,7 +59,7 @@ TForm23::TForm23(QWidget* parent) : pf::Form(parent)
 
 void TForm23::setShiftFilter()
 {
-    for (pf::Query* q : {DataModule6->Smena1, DataModule6->Smena2, DataModule6->Smena3, DataModule6->Smena4})
+    for (pf::Query* q : DataModule6->shiftQueries())
         q->paramByName(QStringLiteral("ok")).setText(QStringLiteral("ta"));
 }
 

@@ -90,7 +90,7 @@ TDataModule6::TDataModule6(QObject* parent) : QObject(parent)
     Smena2 = makeQuery(this, ADO_DB, "Smena2", shiftSql(2));
     Smena3 = makeQuery(this, ADO_DB, "Smena3", shiftSql(3));
     Smena4 = makeQuery(this, ADO_DB, "Smena4", shiftSql(4));
-    for (pf::Query* q : {Smena1, Smena2, Smena3, Smena4}) {
+    for (pf::Query* q : shiftQueries()) {
         q->paramByName(QStringLiteral("data")).setDate(QDate::currentDate());
         q->paramByName(QStringLiteral("ok")).setText(QStringLiteral("ta"));
     }

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <array>
+
 // The shared data module: the one connection, the journal's shift queries,
 // the catalogue lists, the monthly timesheet queries and the statement
 // holders any window may load and run.
@@ -53,6 +55,8 @@ public:
 
     // The shift query of a shift number; any other number gives Smena1.
     pf::Query* shiftQuery(int shift) const;
+    // The four shift queries in shift order.
+    std::array<pf::Query*, 4> shiftQueries() const { return {Smena1, Smena2, Smena3, Smena4}; }
 
     // The statements, for windows that build their own copies.
     static QString shiftSql(int shift);

@@ -55,6 +55,21 @@ DbError diagnostics(SQLSMALLINT type, SQLHANDLE handle)
 
 enum class Kind { Integer, Float, Date, Timestamp, Time, Text };
 
+// How each kind of column is bound and what a null of it reads as.
+struct KindBinding {
+    SQLSMALLINT cType;
+    SQLLEN width;   // bytes per value; text columns size theirs by the column
+    QMetaType::Type nullType;
+};
+constexpr KindBinding kBindings[] = {
+    {SQL_C_SBIGINT, sizeof(SQLBIGINT), QMetaType::LongLong},
+    {SQL_C_DOUBLE, sizeof(double), QMetaType::Double},
+    {SQL_C_TYPE_DATE, sizeof(DATE_STRUCT), QMetaType::QDate},
+    {SQL_C_TYPE_TIMESTAMP, sizeof(TIMESTAMP_STRUCT), QMetaType::QDateTime},
+    {SQL_C_TYPE_TIME, sizeof(TIME_STRUCT), QMetaType::QTime},
+    {SQL_C_WCHAR, 0, QMetaType::QString},
+};
+
 struct Column {
     FieldDef def;
     Kind kind = Kind::Text;
@@ -75,9 +90,7 @@ Kind kindOf(SQLSMALLINT sqlType, FieldType& fieldType)
     case SQL_DECIMAL:
     case SQL_REAL:
     case SQL_FLOAT:
-    case SQL_DOUBLE:
-        fieldType = FieldType::Float;
-        return Kind::Float;
+    case SQL_DOUBLE: fieldType = FieldType::Float; return Kind::Float;
     case SQL_TYPE_DATE:
     case SQL_DATE: fieldType = FieldType::Date; return Kind::Date;
     case SQL_TYPE_TIMESTAMP:
@@ -251,33 +264,12 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
         col.def.precision = int(size);
         col.def.scale = scale;
         col.kind = kindOf(sqlType, col.def.type);
-        switch (col.kind) {
-        case Kind::Integer:
-            col.cType = SQL_C_SBIGINT;
-            col.width = sizeof(SQLBIGINT);
-            break;
-        case Kind::Float:
-            col.cType = SQL_C_DOUBLE;
-            col.width = sizeof(double);
-            break;
-        case Kind::Date:
-            col.cType = SQL_C_TYPE_DATE;
-            col.width = sizeof(DATE_STRUCT);
-            break;
-        case Kind::Timestamp:
-            col.cType = SQL_C_TYPE_TIMESTAMP;
-            col.width = sizeof(TIMESTAMP_STRUCT);
-            break;
-        case Kind::Time:
-            col.cType = SQL_C_TYPE_TIME;
-            col.width = sizeof(TIME_STRUCT);
-            break;
-        case Kind::Text: {
+        const KindBinding& binding = kBindings[int(col.kind)];
+        col.cType = binding.cType;
+        col.width = binding.width;
+        if (col.kind == Kind::Text) {
             const SQLULEN chars = (size == 0 || size > kLongTextChars) ? kLongTextChars : size;
-            col.cType = SQL_C_WCHAR;
             col.width = SQLLEN((chars + 1) * sizeof(SQLWCHAR));
-            break;
-        }
         }
         rowBytes += size_t(col.width) + sizeof(SQLLEN);
     }
@@ -313,10 +305,7 @@ bool OdbcCursor::run(const QString& sql, const QVector<Param>& values, QVector<F
                 const SQLLEN ind = col.indicator[i];
                 const char* cell = col.buffer + size_t(col.width) * i;
                 if (ind == SQL_NULL_DATA) {
-                    static const QMetaType types[] = {QMetaType(QMetaType::LongLong), QMetaType(QMetaType::Double),
-                                                      QMetaType(QMetaType::QDate),    QMetaType(QMetaType::QDateTime),
-                                                      QMetaType(QMetaType::QTime),    QMetaType(QMetaType::QString)};
-                    row[c] = QVariant(types[int(col.kind)]);
+                    row[c] = QVariant(QMetaType(kBindings[int(col.kind)].nullType));
                     continue;
                 }
                 switch (col.kind) {

@@ -137,7 +137,7 @@ TEST_F(JournalWindowTest, DateChangeReadsTheFourShiftsOfThatDate)
         EXPECT_EQ(DataModule6->Smena3->fieldByName("fio").asString(), "Иванов И.И.");   // typing does not reload
         Form1->DateTChange();
         EXPECT_EQ(DataModule6->Smena3->fieldByName("fio").asString(), "Петрова А.С.");
-        for (pf::Query* q : {DataModule6->Smena1, DataModule6->Smena2, DataModule6->Smena3, DataModule6->Smena4})
+        for (pf::Query* q : DataModule6->shiftQueries())
             EXPECT_EQ(q->paramByName("data").value().toDateTime().date(), kMonday.addDays(1));
     });
 }
@@ -146,7 +146,7 @@ TEST_F(JournalWindowTest, SwitchingShiftsDoesNotQueryButRefreshDoes)
 {
     plant->addPosition(plant->ivanov, kMonday, 2, 8);
     inJournal(kMonday, [&] {
-        for (pf::Query* q : {DataModule6->Smena1, DataModule6->Smena2, DataModule6->Smena3, DataModule6->Smena4})
+        for (pf::Query* q : DataModule6->shiftQueries())
             countOpens(q);
         Form1->RadioButton2->setChecked(true);
         EXPECT_EQ(Form1->CurSmena, 2);

@@ -85,7 +85,7 @@ TEST_F(LoginTest, EachRoleDisablesItsControls)
             EXPECT_EQ(disabledJournalControls(), c.journal);
             EXPECT_EQ(disabledReportControls(), c.reports);
             EXPECT_EQ(Form18->RadioGroup1->itemIndex(), c.productKind);
-            for (pf::Query* q : {DataModule6->Smena1, DataModule6->Smena2, DataModule6->Smena3, DataModule6->Smena4})
+            for (pf::Query* q : DataModule6->shiftQueries())
                 EXPECT_EQ(q->paramByName("ok").value().toString(), "ta");
         });
         EXPECT_TRUE(shown);
